@@ -18,6 +18,8 @@
 
 // The pass phrase of the data files in the data folder.
 inline const QString kDataFilePassPhrase = QStringLiteral("QKW:Carpetado-Formularios_Paquetes");
+// Data files and XML files larger than this are not read.
+inline constexpr qint64 kMaxDataFileSize = qint64(64) * 1024 * 1024;
 // The extension of the data files.
 inline const QString kDataFileExtension = QStringLiteral(".ZOV");
 
@@ -74,20 +76,36 @@ public:
     // --- Data files ------------------------------------------------------------
     // Writes the records to argFile, enciphered under argPass or plain when it is
     // empty; the previous file stays unchanged on any failure. True after an
-    // enciphered write.
+    // enciphered write. Errors: 4078 and 4099 (nothing written); plain: the file
+    // system's EFileError when the file cannot be created, 4093 when writing it
+    // fails; enciphered: 4097.
     bool SaveToFile(const QString &argFile, const QString &argPass);
-    // Loads the data file into the document; "Error: 5001. ..." on failure.
+    // Deciphers the data file into the document; "Error: 5001. ..." on failure,
+    // the document then new and empty, the records untouched, and argFile +
+    // ".err" holding the deciphered bytes when the file could be read. False
+    // (nothing read) only without a document.
     bool ReadDataFile(const QString &argFile, const QString &argPass);
+    // ReadDataFile, then ParserXmlToZOV (whose errors pass through).
     bool ReadFromFile(const QString &argFile, const QString &argPass);
-    // Loads a plain XML file into the document; "Error: 5001. ..." on failure.
+    // Loads a plain XML file into the document; 5001 on failure as ReadDataFile,
+    // without a diagnostic file.
     bool ReadXMLFile(const QString &argFile);
+    // ReadXMLFile, then ParserXmlToZOV.
     bool ReadFromXMLFile(const QString &argFile);
-    // Appends the members of another data file; the index of the last member.
+    // Appends the members of another data file; the index of the last member
+    // (member count - 1), or 0 without a document. Errors pass through.
     int LoadDataMembers(const QString &argFile, const QString &argPass);
 
+    // The in-memory part of ReadDataFile and ReadXMLFile: the bytes a file holds.
+    bool ReadDataBytes(const QByteArray &fileBytes, const QString &argPass);
+    bool ReadXMLBytes(const QByteArray &xml);
+
     // --- Submission package ----------------------------------------------------
-    // Writes the ZIP package (XML entry, and the PDF entry when given).
+    // Writes the ZIP package to argFile: the XML entry, then the PDF entry when
+    // tsPDFMem is given. Any failure is "Error: 4096. ..." wrapping the cause; the
+    // previous file then stays unchanged. Control is used as it is.
     bool SaveToZip(const QString &argFile, const QByteArray *tsPDFMem);
+    // The name with "Á", "É", "Í", "Ó", "Ú" replaced by "A", "E", "I", "O", "U".
     static QString EncodingFileName(const QString &filename);
 
     // The document serialised as a file holds it (declaration included).
@@ -96,10 +114,11 @@ public:
     TXmlDocument &Document() { return *_objXML; }
 
 private:
-    // Serialises the freshly built document and checks that it parses again.
+    // Builds and serialises the document and checks that it parses again; the
+    // re-parse failure is reparseMessage wrapping the cause.
     QByteArray BuildCheckedXml(const QString &reparseMessage);
-    // Replaces the document with the bytes, or with a new empty one on failure.
-    void LoadDocument(const QByteArray &bytes);
+    // Runs load; on any failure the document becomes new and empty and 5001 is raised.
+    template <class F> void LoadOrReset(F &&load);
 
     std::unique_ptr<TXmlDocument> _objXML;
 };

@@ -24,6 +24,8 @@ QString ErrorKind(const std::exception &error)
         return QStringLiteral("EXMLDocError");
     if (dynamic_cast<const EFileError *>(&error))
         return QStringLiteral("EFileError");
+    if (dynamic_cast<const EZipError *>(&error))
+        return QStringLiteral("EZipError");
     if (dynamic_cast<const ECrypterError *>(&error))
         return QStringLiteral("ECrypterError");
     if (dynamic_cast<const std::bad_alloc *>(&error))

@@ -45,6 +45,13 @@ public:
     using ETextError::ETextError;
 };
 
+// An error of the ZIP writer or of the compression of an entry.
+class EZipError : public ETextError
+{
+public:
+    using ETextError::ETextError;
+};
+
 // A stable name for the kind of an error, used inside wrapped messages.
 QString ErrorKind(const std::exception &error);
 // The user-facing text of any error.
