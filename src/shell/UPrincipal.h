@@ -120,7 +120,8 @@ private:
     void tbAboutClick();
     // The file dialogs of the commands: the main window's two, with their
     // titles and the default extension "ZOV".
-    std::optional<QString> AbrirFichero(const QString &filter);
+    // Shows mensaje, asks for a file to import; on cancel says so and gives nothing.
+    std::optional<QString> FicheroAImportar(const QString &mensaje, const QString &filter);
     std::optional<QString> GuardarFichero(const QString &filter, const QString &proposedName);
     // Asks before an existing file is replaced; true when it may be written.
     bool PuedeEscribir(const QString &file, const QString &question);

@@ -22,10 +22,15 @@ const QString kProximaVersion = QStringLiteral("Esta función estará disponible
 
 } // namespace
 
-std::optional<QString> TFPrincipal::AbrirFichero(const QString &filter)
+std::optional<QString> TFPrincipal::FicheroAImportar(const QString &mensaje, const QString &filter)
 {
-    return _prompts.AskFile({TFileDialogKind::Open, QStringLiteral("Abrir datos de solicitud de registro"), filter,
-                             QString(), QStringLiteral("ZOV")});
+    MsgBar(mensaje);
+    std::optional<QString> fichero = _prompts.AskFile(
+        {TFileDialogKind::Open, QStringLiteral("Abrir datos de solicitud de registro"), filter, QString(),
+         QStringLiteral("ZOV")});
+    if (!fichero)
+        MsgBar(QStringLiteral("No se importaron datos."));
+    return fichero;
 }
 
 std::optional<QString> TFPrincipal::GuardarFichero(const QString &filter, const QString &proposedName)
@@ -41,12 +46,9 @@ bool TFPrincipal::PuedeEscribir(const QString &file, const QString &question)
 
 void TFPrincipal::tbImportClick()
 {
-    MsgBar(QStringLiteral("Importando datos..."));
-    const std::optional<QString> fichero = AbrirFichero(kFiltroZOV);
-    if (!fichero) {
-        MsgBar(QStringLiteral("No se importaron datos."));
+    const std::optional<QString> fichero = FicheroAImportar(QStringLiteral("Importando datos..."), kFiltroZOV);
+    if (!fichero)
         return;
-    }
     LoadData(*fichero);
     UpdateViewControls();
     MsgBar(QStringLiteral("Datos importados correctamente."));
@@ -54,12 +56,9 @@ void TFPrincipal::tbImportClick()
 
 void TFPrincipal::tbImportXMLClick()
 {
-    MsgBar(QStringLiteral("Importando datos..."));
-    const std::optional<QString> fichero = AbrirFichero(kFiltroXML);
-    if (!fichero) {
-        MsgBar(QStringLiteral("No se importaron datos."));
+    const std::optional<QString> fichero = FicheroAImportar(QStringLiteral("Importando datos..."), kFiltroXML);
+    if (!fichero)
         return;
-    }
     currentZOV->ClearZOV();
     currentZOV->ReadFromXMLFile(*fichero);
     RefrescarPaginas();
@@ -71,12 +70,9 @@ void TFPrincipal::tbImportXMLClick()
 
 void TFPrincipal::tbMemberImportClick()
 {
-    MsgBar(QStringLiteral("Importando datos de entidades miembros..."));
-    const std::optional<QString> fichero = AbrirFichero(kFiltroZOV);
-    if (!fichero) {
-        MsgBar(QStringLiteral("No se importaron datos."));
+    const std::optional<QString> fichero = FicheroAImportar(QStringLiteral("Importando datos de entidades miembros..."), kFiltroZOV);
+    if (!fichero)
         return;
-    }
     TPaginaMiembros *miembros = _ventanas.FMiembros;
     // Edits on the members page join the data object first, so that rebuilding
     // the page's list after the import keeps them.
