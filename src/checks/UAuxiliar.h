@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // --- Identity numbers (tax identifiers of entities and persons) -------------
 
@@ -18,6 +19,9 @@ QString LimpiarCif(const QString &argCIF);
 bool EsCIF(const QString &argCIF);
 // True when the last character is the letter of the number before it.
 bool EsNIF(const QString &argNIF);
+// The integer reading of number parts: leading blanks, an optional sign and
+// decimal digits, nothing after, within the 32-bit signed range.
+std::optional<qint32> LeerEntero(QStringView texto);
 // The control letter of a personal number (one character).
 QString LetraNIF(qint32 Numero);
 

@@ -28,30 +28,6 @@ int ValorDigito(QChar c)
     return c.unicode() - u'0';
 }
 
-// The integer reading of a number part: leading blanks, an optional sign and
-// decimal digits, nothing after, within the 32-bit signed range.
-std::optional<qint32> LeerEntero(QStringView texto)
-{
-    qsizetype i = 0;
-    while (i < texto.size() && texto[i] == u' ')
-        ++i;
-    const bool negativo = i < texto.size() && texto[i] == u'-';
-    if (i < texto.size() && (texto[i] == u'-' || texto[i] == u'+'))
-        ++i;
-    if (i == texto.size())
-        return std::nullopt;
-    const qint64 limite = negativo ? -qint64(std::numeric_limits<qint32>::min()) : std::numeric_limits<qint32>::max();
-    qint64 valor = 0;
-    for (; i < texto.size(); ++i) {
-        if (!EsDigito(texto[i]))
-            return std::nullopt;
-        valor = valor * 10 + ValorDigito(texto[i]);
-        if (valor > limite)
-            return std::nullopt;
-    }
-    return qint32(negativo ? -valor : valor);
-}
-
 // The entity rule: a seven-digit body at positions 2..8 and a control
 // character at position 9. The value has exactly 9 characters.
 bool EsCifEntidad(const QString &cif)
@@ -77,6 +53,28 @@ bool EsCifEntidad(const QString &cif)
 }
 
 } // namespace
+
+std::optional<qint32> LeerEntero(QStringView texto)
+{
+    qsizetype i = 0;
+    while (i < texto.size() && texto[i] == u' ')
+        ++i;
+    const bool negativo = i < texto.size() && texto[i] == u'-';
+    if (i < texto.size() && (texto[i] == u'-' || texto[i] == u'+'))
+        ++i;
+    if (i == texto.size())
+        return std::nullopt;
+    const qint64 limite = negativo ? -qint64(std::numeric_limits<qint32>::min()) : std::numeric_limits<qint32>::max();
+    qint64 valor = 0;
+    for (; i < texto.size(); ++i) {
+        if (!EsDigito(texto[i]))
+            return std::nullopt;
+        valor = valor * 10 + ValorDigito(texto[i]);
+        if (valor > limite)
+            return std::nullopt;
+    }
+    return qint32(negativo ? -valor : valor);
+}
 
 QString LimpiarCif(const QString &argCIF)
 {

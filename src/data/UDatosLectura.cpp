@@ -41,17 +41,6 @@ QString CurrentCommunityName(const QString &name)
     return name;
 }
 
-// Integer text: optional blanks, an optional sign, decimal digits, 32-bit range.
-std::optional<qint32> ParseInt32(const QString &text)
-{
-    const QString s = text.trimmed();
-    bool ok = false;
-    const qint64 value = s.toLongLong(&ok, 10);
-    if (!ok || value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        return std::nullopt;
-    return qint32(value);
-}
-
 QString ReadText(TXmlNode node, const char *name)
 {
     return TDatosRegistroZOV::ReadXMLStringDef(node.FindNode(name), QString());
@@ -119,7 +108,8 @@ qint32 TDatosRegistroZOV::ReadXMLIntDef(TXmlNode argNodo, qint32 argDefecto)
 {
     if (!argNodo)
         return argDefecto;
-    return ParseInt32(argNodo.Text()).value_or(argDefecto);
+    // Blanks around the number carry no meaning in the document.
+    return LeerEntero(argNodo.Text().trimmed()).value_or(argDefecto);
 }
 
 Currency TDatosRegistroZOV::ReadXMLCurrDef(TXmlNode argNodo, Currency argDefecto)
